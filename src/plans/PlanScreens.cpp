@@ -1,0 +1,7 @@
+#include "core/ScreenCatalog.h"
+
+// The screens of this folder that the main window's commands open.
+void RegisterPlanScreens(TScreenCatalog& catalog)
+{
+    (void)catalog;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QDialog>
+
+// A modal editor: a fresh instance for every showing, with its mode set by the opener.
+// In "edit" and "see" mode RecordID names the row the opener's list had selected.
+class TEditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TEditorDialog(QWidget* parent = nullptr);
+
+    QString EditMode = QStringLiteral("add");   // "add", "edit" or "see"
+    int RecordID = 0;
+
+    // Shows the dialog modally (through ui::RunModal) after the mode is set.
+    int Open();
+
+protected:
+    // Runs once before the dialog is shown, with EditMode and RecordID set.
+    virtual void FormShow() {}
+};
