@@ -10,20 +10,23 @@
 #include <QLabel>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 TListScreen::TListScreen(const TListConfig& cfg, QWidget* parent)
     : THostedScreen(parent), config(cfg), grid(new QTableView(this)), countLabel(new QLabel(this)),
       model(new TQueryModel(this))
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    outer = new QHBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    center = new QVBoxLayout;
+    outer->addLayout(center, 1);
     grid->setObjectName(config.gridName);
     countLabel->setObjectName(config.countLabelName);
     ui::SetupGrid(grid);
     grid->setModel(model);
-    layout->addWidget(grid, 1);
-    layout->addWidget(countLabel);
+    center->addWidget(grid, 1);
+    center->addWidget(countLabel);
     connect(grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && rows > 0)
             ui::RunGuarded([this] { RowDoubleClicked(); });
@@ -31,10 +34,9 @@ TListScreen::TListScreen(const TListConfig& cfg, QWidget* parent)
     FilterText = QStringLiteral("1=1");
 }
 
-void TListScreen::SetToolRow(QWidget* row)
-{
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, row);
-}
+void TListScreen::SetToolRow(QWidget* row) { center->insertWidget(0, row); }
+void TListScreen::SetSidePanel(QWidget* panel) { outer->insertWidget(0, panel); }
+void TListScreen::SetBottomBar(QWidget* bar) { center->addWidget(bar); }
 
 void TListScreen::SetOwnRowsFilter()
 {

@@ -51,14 +51,19 @@ public:
     void SetOwnRowsFilter();
 
 protected:
-    // The widget row above the grid (tool buttons, search box).
+    // Where a screen puts its tool buttons and search box: a row above the grid, a panel left
+    // of it, or a bar along the bottom edge (under the count label).
     void SetToolRow(QWidget* row);
+    void SetSidePanel(QWidget* panel);
+    void SetBottomBar(QWidget* bar);
     // Double-click on a row; nothing happens on an empty list.
     virtual void RowDoubleClicked() {}
 
     TListConfig config;
 
 private:
+    class QHBoxLayout* outer;
+    class QVBoxLayout* center;
     QTableView* grid;
     QLabel* countLabel;
     TQueryModel* model;
