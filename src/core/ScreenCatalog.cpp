@@ -15,9 +15,9 @@ TEditorDialog* TScreenCatalog::CreateEditor(const QString& className, QWidget* p
     return it == editors.end() ? nullptr : (*it)(parent);
 }
 
-const TScreenCatalog& ScreenCatalog()
+TScreenCatalog& ScreenCatalog()
 {
-    static const TScreenCatalog catalog = [] {
+    static TScreenCatalog catalog = [] {
         TScreenCatalog c;
         RegisterCoreScreens(c);
         RegisterAdminScreens(c);

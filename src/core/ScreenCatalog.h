@@ -26,8 +26,9 @@ private:
     QMap<QString, EditorFactory> editors;
 };
 
-// The catalogue of the whole program, filled on first use by every subsystem's registration.
-const TScreenCatalog& ScreenCatalog();
+// The catalogue of the whole program, filled on first use by every subsystem's registration
+// (tests may add screens of their own).
+TScreenCatalog& ScreenCatalog();
 
 // One registration function per subsystem folder.
 void RegisterCoreScreens(TScreenCatalog& catalog);
