@@ -1,7 +1,9 @@
 #include "core/ScreenCatalog.h"
 
+#include "admin/ProductUnit.h"
+
 // The screens of this folder that the main window's commands open.
 void RegisterAdminScreens(TScreenCatalog& catalog)
 {
-    (void)catalog;
+    catalog.AddHosted(QStringLiteral("TProductForm"), [](QWidget* p) { return new TProductForm(p); });
 }
