@@ -4,6 +4,7 @@
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
 #include "ui/Dialogs.h"
+#include "ui/FormParts.h"
 #include "ui/QueryModel.h"
 #include "ui/Texts.h"
 
@@ -24,25 +25,6 @@
 namespace {
 const QStringList GridFields{"ProductCode", "ProductName", "Type1", "BuyPrice", "SalePrice", "Colors", "cpxh", "Units"};
 const QStringList GridTitles{"产品编号", "产品名称", "产品分类", "产品成本", "产品售价", "产品颜色", "产品型号", "单位"};
-
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap icon)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    return button;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, bool mandatory = false)
-{
-    auto* label = new QLabel(text, parent);
-    if (mandatory)
-        label->setStyleSheet(QStringLiteral("color: red;"));
-    return label;
-}
 
 // A price input as the column takes it: empty is no value, anything else must be a number.
 std::optional<QVariant> priceValue(const QString& text)
@@ -77,20 +59,20 @@ TProductForm::TProductForm(QWidget* parent)
 
     auto* inputs = new QWidget(this);
     auto* form = new QFormLayout(inputs);
-    form->addRow(caption(inputs, QStringLiteral("产品编号："), true), ProductCode);
-    form->addRow(caption(inputs, QStringLiteral("产品名称："), true), ProductName);
-    form->addRow(caption(inputs, QStringLiteral("所属类别：")), Type1);
-    form->addRow(caption(inputs, QStringLiteral("产品颜色：")), Colors);
-    form->addRow(caption(inputs, QStringLiteral("产品型号：")), cpxh);
-    form->addRow(caption(inputs, QStringLiteral("成本价格：")), BuyPrice);
-    form->addRow(caption(inputs, QStringLiteral("销售价格："), true), SalePrice);
-    form->addRow(caption(inputs, QStringLiteral("产品单位：")), Units);
+    form->addRow(ui::Caption(inputs, QStringLiteral("产品编号："), true), ProductCode);
+    form->addRow(ui::Caption(inputs, QStringLiteral("产品名称："), true), ProductName);
+    form->addRow(ui::Caption(inputs, QStringLiteral("所属类别：")), Type1);
+    form->addRow(ui::Caption(inputs, QStringLiteral("产品颜色：")), Colors);
+    form->addRow(ui::Caption(inputs, QStringLiteral("产品型号：")), cpxh);
+    form->addRow(ui::Caption(inputs, QStringLiteral("成本价格：")), BuyPrice);
+    form->addRow(ui::Caption(inputs, QStringLiteral("销售价格："), true), SalePrice);
+    form->addRow(ui::Caption(inputs, QStringLiteral("产品单位：")), Units);
     inputs->setFixedWidth(280);
 
-    bsSkinSpeedButton1 = toolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
-    bsSkinSpeedButton2 = toolButton(this, "bsSkinSpeedButton2", QStringLiteral("保存"), QStyle::SP_DialogSaveButton);
-    bsSkinSpeedButton3 = toolButton(this, "bsSkinSpeedButton3", QStringLiteral("删除"), QStyle::SP_TrashIcon);
-    bsSkinSpeedButton4 = toolButton(this, "bsSkinSpeedButton4", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
+    bsSkinSpeedButton1 = ui::ToolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
+    bsSkinSpeedButton2 = ui::ToolButton(this, "bsSkinSpeedButton2", QStringLiteral("保存"), QStyle::SP_DialogSaveButton);
+    bsSkinSpeedButton3 = ui::ToolButton(this, "bsSkinSpeedButton3", QStringLiteral("删除"), QStyle::SP_TrashIcon);
+    bsSkinSpeedButton4 = ui::ToolButton(this, "bsSkinSpeedButton4", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
     auto* bar = new QHBoxLayout;
     for (QToolButton* b : {bsSkinSpeedButton1, bsSkinSpeedButton2, bsSkinSpeedButton3, bsSkinSpeedButton4})
         bar->addWidget(b);

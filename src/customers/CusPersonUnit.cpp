@@ -5,7 +5,7 @@
 #include "core/DbError.h"
 #include "core/dmUnit.h"
 #include "customers/CustomerInfoUnit.h"
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -38,7 +38,7 @@ void OpenCalendarOnToday(QDateEdit* edit)
 
 TCusPersonForm::TCusPersonForm(QWidget* parent) : TEditorDialog(parent)
 {
-    using namespace parts;
+    using namespace ui;
     setObjectName("CusPersonForm");
     setWindowTitle("联系人信息");
     PersonName = Text(this, "PersonName");

@@ -5,7 +5,7 @@
 #include "core/DbError.h"
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -54,7 +54,7 @@ const QStringList& TCustomerInputs::Columns()
 
 void TCustomerInputs::Build(QWidget* p, QGridLayout* grid, const QString& deptCaption)
 {
-    using namespace parts;
+    using namespace ui;
     CusCode = Text(p, "CusCode");
     CusName = Text(p, "CusName");
     Customer = Text(p, "Customer");
@@ -140,8 +140,8 @@ QString TCustomerInputs::TextOf(const QString& column) const { return InputText(
 void TCustomerInputs::SetTextOf(const QString& column, const QString& text) const { SetInputText(Input(column), text); }
 
 TCustomerInfoForm::TCustomerInfoForm(QWidget* parent)
-    : TEditorDialog(parent), btnSave(parts::Button(this, "btnSave", "保存")),
-      btnClose(parts::Button(this, "btnClose", "关闭"))
+    : TEditorDialog(parent), btnSave(ui::Button(this, "btnSave", "保存")),
+      btnClose(ui::Button(this, "btnClose", "关闭"))
 {
     setObjectName("CustomerInfoForm");
     setWindowTitle("客户信息");

@@ -1,7 +1,7 @@
 #include "customers/SeeCustomerUnit.h"
 
 #include "core/dmUnit.h"
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 #include "ui/QueryModel.h"
 
 #include <QComboBox>
@@ -66,7 +66,7 @@ TSeeCustomerForm::TSeeCustomerForm(QWidget* parent)
     bsSkinPageControl1->setCurrentIndex(0);
 
     // A way out besides Esc.
-    QPushButton* btnClose = parts::Button(this, "btnClose", "关闭");
+    QPushButton* btnClose = ui::Button(this, "btnClose", "关闭");
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bsSkinPageControl1, 1);

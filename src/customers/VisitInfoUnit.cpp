@@ -5,7 +5,7 @@
 #include "core/DbError.h"
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -52,7 +52,7 @@ QWidget* Pair(QWidget* parent, QWidget* left, QWidget* right)
 
 TVisitInfoForm::TVisitInfoForm(QWidget* parent) : TEditorDialog(parent)
 {
-    using namespace parts;
+    using namespace ui;
     setObjectName("VisitInfoForm");
     setWindowTitle("拜访情况");
     VisCode = Text(this, "VisCode");

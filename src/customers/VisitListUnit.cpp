@@ -2,7 +2,7 @@
 
 #include "core/SqlDialect.h"
 #include "core/dmUnit.h"
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 #include "customers/VisitInfoUnit.h"
 #include "ui/Dialogs.h"
 
@@ -29,14 +29,14 @@ TListConfig VisitListConfig()
 TVisitListForm::TVisitListForm(QWidget* parent) : TListScreen(VisitListConfig(), parent)
 {
     setObjectName("VisitListForm");
-    SetSidePanel(parts::SearchPanel(this, {"客户名称"}, &TypeName, &TypeText));
-    QWidget* bar = parts::ToolBar(this);
-    auto* add = parts::AddToolButton(bar, "bsSkinSpeedButton1", "新增", QStyle::SP_FileDialogNewFolder);
-    auto* edit = parts::AddToolButton(bar, "bsSkinSpeedButton2", "修改", QStyle::SP_FileDialogDetailedView);
-    auto* find = parts::AddToolButton(bar, "bsSkinSpeedButton3", "查找", QStyle::SP_FileDialogContentsView);
-    auto* del = parts::AddToolButton(bar, "bsSkinSpeedButton4", "删除", QStyle::SP_TrashIcon);
-    auto* close = parts::AddToolButton(bar, "bsSkinSpeedButton5", "关闭", QStyle::SP_DialogCloseButton);
-    parts::EndToolBar(bar);
+    SetSidePanel(ui::SearchPanel(this, {"客户名称"}, &TypeName, &TypeText));
+    QWidget* bar = ui::ToolBar(this);
+    auto* add = ui::AddToolButton(bar, "bsSkinSpeedButton1", "新增", QStyle::SP_FileDialogNewFolder);
+    auto* edit = ui::AddToolButton(bar, "bsSkinSpeedButton2", "修改", QStyle::SP_FileDialogDetailedView);
+    auto* find = ui::AddToolButton(bar, "bsSkinSpeedButton3", "查找", QStyle::SP_FileDialogContentsView);
+    auto* del = ui::AddToolButton(bar, "bsSkinSpeedButton4", "删除", QStyle::SP_TrashIcon);
+    auto* close = ui::AddToolButton(bar, "bsSkinSpeedButton5", "关闭", QStyle::SP_DialogCloseButton);
+    ui::EndToolBar(bar);
     SetBottomBar(bar);
     connect(add, &QToolButton::clicked, this, ui::guarded([this] { bsSkinSpeedButton1Click(); }));
     connect(edit, &QToolButton::clicked, this, ui::guarded([this] { bsSkinSpeedButton2Click(); }));

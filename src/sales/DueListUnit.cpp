@@ -6,7 +6,7 @@
 #include "core/SqlDialect.h"
 #include "core/dmUnit.h"
 #include "sales/DueUnit.h"
-#include "sales/SalesWidgets.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -47,13 +47,13 @@ TDueListForm::TDueListForm(QWidget* parent)
     TypeName->addItems({QStringLiteral("客户名称"), QStringLiteral("回款人")});
     TypeName->setCurrentText(QStringLiteral("客户名称"));
     TypeText->setObjectName(QStringLiteral("TypeText"));
-    SetSidePanel(sales::SearchPanel(this, TypeName, TypeText));
+    SetSidePanel(ui::SearchPanel(this, TypeName, TypeText));
 
-    QToolButton* add = sales::ToolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
-    QToolButton* find = sales::ToolButton(this, "bsSkinSpeedButton2", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView);
-    QToolButton* reverse = sales::ToolButton(this, "bsSkinSpeedButton3", QStringLiteral("冲账"), QStyle::SP_BrowserReload);
-    QToolButton* close = sales::ToolButton(this, "bsSkinSpeedButton4", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
-    SetBottomBar(sales::ToolBar(this, {add, find, reverse, close}));
+    QToolButton* add = ui::ToolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
+    QToolButton* find = ui::ToolButton(this, "bsSkinSpeedButton2", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView);
+    QToolButton* reverse = ui::ToolButton(this, "bsSkinSpeedButton3", QStringLiteral("冲账"), QStyle::SP_BrowserReload);
+    QToolButton* close = ui::ToolButton(this, "bsSkinSpeedButton4", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
+    SetBottomBar(ui::ToolBar(this, {add, find, reverse, close}));
 
     // Every cell of a row in the colour of its state: reversal rows red, reversed payments navy.
     Model()->RowForeground = [](const QSqlRecord& row) -> QVariant {

@@ -5,7 +5,7 @@
 #include "core/DbError.h"
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
-#include "sales/SalesWidgets.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -75,21 +75,21 @@ TDueForm::TDueForm(QWidget* parent)
     btnClose->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(sales::Caption(this, QStringLiteral("单据编号："), true), 0, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("单据编号："), true), 0, 0);
     grid->addWidget(DueNum, 0, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("订单编号：")), 1, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("订单编号：")), 1, 0);
     grid->addLayout(withButton(OrderID, bsSkinSpeedButton2), 1, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("客户名称："), true), 2, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("客户名称："), true), 2, 0);
     grid->addLayout(withButton(CusName, bsSkinSpeedButton1), 2, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("回款方式：")), 3, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("回款方式：")), 3, 0);
     grid->addWidget(MethordName, 3, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("回款金额："), true), 4, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("回款金额："), true), 4, 0);
     grid->addWidget(Amount, 4, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("回  款  人："), true), 5, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("回  款  人："), true), 5, 0);
     grid->addWidget(DueUser, 5, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("回款日期：")), 6, 0);
+    grid->addWidget(ui::Caption(this, QStringLiteral("回款日期：")), 6, 0);
     grid->addWidget(DueDate, 6, 1);
-    grid->addWidget(sales::Caption(this, QStringLiteral("备注：")), 7, 0, Qt::AlignTop);
+    grid->addWidget(ui::Caption(this, QStringLiteral("备注：")), 7, 0, Qt::AlignTop);
     grid->addWidget(Remarks, 7, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -6,7 +6,7 @@
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
 #include "sales/OrderUnit.h"
-#include "sales/SalesWidgets.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 
 #include <QComboBox>
@@ -41,13 +41,13 @@ TOrderListForm::TOrderListForm(QWidget* parent)
     TypeName->addItem(QStringLiteral("客户名称"));
     TypeName->setCurrentIndex(0);
     TypeText->setObjectName(QStringLiteral("TypeText"));
-    SetSidePanel(sales::SearchPanel(this, TypeName, TypeText));
+    SetSidePanel(ui::SearchPanel(this, TypeName, TypeText));
 
-    QToolButton* add = sales::ToolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
-    QToolButton* find = sales::ToolButton(this, "bsSkinSpeedButton3", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView);
-    QToolButton* del = sales::ToolButton(this, "bsSkinSpeedButton4", QStringLiteral("删除"), QStyle::SP_TrashIcon);
-    QToolButton* close = sales::ToolButton(this, "bsSkinSpeedButton5", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
-    SetBottomBar(sales::ToolBar(this, {add, find, del, close}));
+    QToolButton* add = ui::ToolButton(this, "bsSkinSpeedButton1", QStringLiteral("新增"), QStyle::SP_FileIcon);
+    QToolButton* find = ui::ToolButton(this, "bsSkinSpeedButton3", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView);
+    QToolButton* del = ui::ToolButton(this, "bsSkinSpeedButton4", QStringLiteral("删除"), QStyle::SP_TrashIcon);
+    QToolButton* close = ui::ToolButton(this, "bsSkinSpeedButton5", QStringLiteral("关闭"), QStyle::SP_DialogCloseButton);
+    SetBottomBar(ui::ToolBar(this, {add, find, del, close}));
 
     connect(add, &QToolButton::clicked, this, ui::guarded([this] { bsSkinSpeedButton1Click(); }));
     connect(find, &QToolButton::clicked, this, ui::guarded([this] { bsSkinSpeedButton3Click(); }));

@@ -5,7 +5,7 @@
 #include "core/DbError.h"
 #include "core/SunUnit.h"
 #include "core/dmUnit.h"
-#include "sales/SalesWidgets.h"
+#include "ui/FormParts.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 
@@ -164,21 +164,21 @@ TOrderForm::TOrderForm(QWidget* parent)
     auto* customer = new QHBoxLayout;
     customer->addWidget(CusName, 1);
     customer->addWidget(bsSkinSpeedButton1);
-    header->addWidget(sales::Caption(this, QStringLiteral("订单编号："), true), 0, 0);
+    header->addWidget(ui::Caption(this, QStringLiteral("订单编号："), true), 0, 0);
     header->addWidget(OrderID, 0, 1);
-    header->addWidget(sales::Caption(this, QStringLiteral("订单来源：")), 0, 2);
+    header->addWidget(ui::Caption(this, QStringLiteral("订单来源：")), 0, 2);
     header->addWidget(OrderType, 0, 3);
-    header->addWidget(sales::Caption(this, QStringLiteral("客户名称："), true), 1, 0);
+    header->addWidget(ui::Caption(this, QStringLiteral("客户名称："), true), 1, 0);
     header->addLayout(customer, 1, 1);
-    header->addWidget(sales::Caption(this, QStringLiteral("支付方式：")), 1, 2);
+    header->addWidget(ui::Caption(this, QStringLiteral("支付方式：")), 1, 2);
     header->addWidget(PayType, 1, 3);
-    header->addWidget(sales::Caption(this, QStringLiteral("订单状态：")), 2, 0);
+    header->addWidget(ui::Caption(this, QStringLiteral("订单状态：")), 2, 0);
     header->addWidget(OrderState, 2, 1);
-    header->addWidget(sales::Caption(this, QStringLiteral("促成日期：")), 2, 2);
+    header->addWidget(ui::Caption(this, QStringLiteral("促成日期：")), 2, 2);
     header->addWidget(TumoverDate, 2, 3);
-    header->addWidget(sales::Caption(this, QStringLiteral("总金额：")), 3, 0);
+    header->addWidget(ui::Caption(this, QStringLiteral("总金额：")), 3, 0);
     header->addWidget(htMoney, 3, 1);
-    header->addWidget(sales::Caption(this, QStringLiteral("收款金额：")), 3, 2);
+    header->addWidget(ui::Caption(this, QStringLiteral("收款金额：")), 3, 2);
     header->addWidget(yfMoney, 3, 3);
 
     auto* buttons = new QHBoxLayout;

@@ -1,4 +1,4 @@
-#include "customers/FormParts.h"
+#include "ui/FormParts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,20 +10,25 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace parts {
+namespace ui {
 QWidget* SearchPanel(QWidget* parent, const QStringList& typeItems, QComboBox** typeName, QLineEdit** typeText)
+{
+    *typeName = Choice(parent, QStringLiteral("TypeName"), typeItems);
+    (*typeName)->setCurrentIndex(0);
+    *typeText = Text(parent, QStringLiteral("TypeText"));
+    return SearchPanel(parent, *typeName, *typeText);
+}
+
+QWidget* SearchPanel(QWidget* parent, QComboBox* typeName, QLineEdit* typeText)
 {
     auto* panel = new QWidget(parent);
     panel->setFixedWidth(170);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(new QLabel(QStringLiteral("条件："), panel));
-    *typeName = Choice(panel, QStringLiteral("TypeName"), typeItems);
-    (*typeName)->setCurrentIndex(0);
-    layout->addWidget(*typeName);
+    layout->addWidget(typeName);
     layout->addWidget(new QLabel(QStringLiteral("等于："), panel));
-    *typeText = Text(panel, QStringLiteral("TypeText"));
-    layout->addWidget(*typeText);
+    layout->addWidget(typeText);
     layout->addStretch(1);
     return panel;
 }
@@ -36,14 +41,31 @@ QWidget* ToolBar(QWidget* parent)
     return bar;
 }
 
-QToolButton* AddToolButton(QWidget* bar, const QString& name, const QString& label, QStyle::StandardPixmap icon)
+QToolButton* ToolButton(QWidget* parent, const QString& name, const QString& label, QStyle::StandardPixmap icon)
 {
-    auto* button = new QToolButton(bar);
+    auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(label);
-    button->setIcon(bar->style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
+    return button;
+}
+
+QWidget* ToolBar(QWidget* parent, const QList<QToolButton*>& buttons)
+{
+    QWidget* bar = ToolBar(parent);
+    for (QToolButton* button : buttons) {
+        button->setParent(bar);
+        bar->layout()->addWidget(button);
+    }
+    EndToolBar(bar);
+    return bar;
+}
+
+QToolButton* AddToolButton(QWidget* bar, const QString& name, const QString& label, QStyle::StandardPixmap icon)
+{
+    QToolButton* button = ToolButton(bar, name, label, icon);
     bar->layout()->addWidget(button);
     return button;
 }
@@ -85,12 +107,18 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     return button;
 }
 
-QLabel* Row(QGridLayout* grid, int row, int pair, const QString& caption, QWidget* input, bool mandatory, int span)
+QLabel* Caption(QWidget* parent, const QString& text, bool mandatory)
 {
-    auto* label = new QLabel(caption, grid->parentWidget());
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* label = new QLabel(text, parent);
     if (mandatory)
         label->setStyleSheet(QStringLiteral("color: red;"));
+    return label;
+}
+
+QLabel* Row(QGridLayout* grid, int row, int pair, const QString& caption, QWidget* input, bool mandatory, int span)
+{
+    QLabel* label = Caption(grid->parentWidget(), caption, mandatory);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setBuddy(input);
     grid->addWidget(label, row, pair * 2);
     grid->addWidget(input, row, pair * 2 + 1, 1, span == 1 ? 1 : 3);
