@@ -245,6 +245,7 @@ CREATE TABLE hb_Due (
     UserID      INTEGER,
     UserName    TEXT,
     DeptID      INTEGER,
+    DeptName    TEXT,
     Date1       TEXT,                     -- yyyy-MM-dd
     IsDel       INTEGER DEFAULT 0
 ) STRICT;

@@ -135,9 +135,9 @@ void TDueListForm::ReversePayment(int id)
     // by the reversed amount are stored together or not at all.
     TTransaction transaction;
     dm().Run(QStringLiteral("insert into hb_Due(DueNum,OrderID,CusID,CusName,Amount,DueDate,DueUser,MethordName,Remarks,"
-                            "UserID,UserName,DeptID,Date1,IsDel) select DueNum,OrderID,CusID,CusName,-Amount,DueDate,"
-                            "DueUser,MethordName,Remarks,?,?,?,?,-1 from hb_Due where id=? and IsDel=0"),
-             {CurrentUser.UserID.toLongLong(), CurrentUser.UserName, CurrentUser.DeptID.toLongLong(),
+                            "UserID,UserName,DeptID,DeptName,Date1,IsDel) select DueNum,OrderID,CusID,CusName,-Amount,DueDate,"
+                            "DueUser,MethordName,Remarks,?,?,?,?,?,-1 from hb_Due where id=? and IsDel=0"),
+             {CurrentUser.UserID.toLongLong(), CurrentUser.UserName, CurrentUser.DeptID.toLongLong(), CurrentUser.DeptName,
               ui::DateText(Clock::today()), id});
     dm().Run(QStringLiteral("update hb_OrderInfo set yfMoney=coalesce(yfMoney,0)-(select Amount from hb_Due where id=?) "
                             "where OrderID=(select OrderID from hb_Due where id=? and IsDel=0) and OrderID<>''"),

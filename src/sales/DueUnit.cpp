@@ -188,12 +188,12 @@ void TDueForm::SaveRecord()
         // The payment and the raise of its order's paid amount are stored together.
         TTransaction transaction;
         dm().Run(QStringLiteral("insert into hb_Due(DueNum,OrderID,CusID,CusName,MethordName,Amount,DueUser,Remarks,"
-                                "DueDate,UserID,UserName,DeptID,Date1,IsDel) values(?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
+                                "DueDate,UserID,UserName,DeptID,DeptName,Date1,IsDel) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
                  {DueNum->text(), OrderID->text(),
                   numericCustomer ? QVariant(customerId) : QVariant(QMetaType::fromType<qlonglong>()), CusName->text(),
                   MethordName->currentText(), *amount, DueUser->currentText(), Remarks->toPlainText(),
                   ui::DateText(DueDate->date()), CurrentUser.UserID.toLongLong(), CurrentUser.UserName,
-                  CurrentUser.DeptID.toLongLong(), ui::DateText(Clock::today())});
+                  CurrentUser.DeptID.toLongLong(), CurrentUser.DeptName, ui::DateText(Clock::today())});
         if (!OrderID->text().isEmpty())
             dm().Run(QStringLiteral("update hb_OrderInfo set yfMoney=coalesce(yfMoney,0)+? where OrderID=?"),
                      {*amount, OrderID->text()});

@@ -55,7 +55,7 @@ TEST_F(DeliveredDatabaseTest, EveryTableHasItsColumns)
          "DeptID DeptName Date1"},
         {"hb_OrderDetail", "OrderID ProductName Colors cpxh Price Qty Units SumMoney WarnDate Memo1"},
         {"hb_Due",
-         "id DueNum OrderID CusID CusName Amount DueDate DueUser MethordName Remarks UserID UserName DeptID Date1 IsDel"},
+         "id DueNum OrderID CusID CusName Amount DueDate DueUser MethordName Remarks UserID UserName DeptID DeptName Date1 IsDel"},
         {"hb_DayWork", "ID Title Memo1 PlantDate PlantTime State UserID UserName DeptID DeptName Date1"},
         {"hb_WeekWork",
          "ID PlanCode PlanTitle PlanMemo PlanFlag PlanReason PlanJY StartDate EndDate UserID UserName DeptID DeptName Date1"},

@@ -116,9 +116,10 @@ TEST_F(PaymentTest, ThePickedOrderProposesWhatItStillOwesAndTheSaveRaisesItsPaid
     });
     EXPECT_EQ(Paid("SO-1"), 1000.0);
     QSqlQuery q = Sql("select DueNum,OrderID,CusID,CusName,Amount,DueDate,DueUser,MethordName,Remarks,UserID,UserName,"
-                      "DeptID,Date1,IsDel from hb_Due");
+                      "DeptID,Date1,IsDel,DeptName from hb_Due");
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toString(), "D-001");
+    EXPECT_EQ(q.value(14).toString(), "总公司");
     EXPECT_EQ(q.value(1).toString(), "SO-1");
     EXPECT_EQ(q.value(2).toInt(), huaxin);
     EXPECT_EQ(q.value(3).toString(), "广州华信科技");
@@ -287,8 +288,8 @@ TEST_F(PaymentTest, AReversalAddsANegativeCopyMarksThePaymentAndLowersTheOrdersP
     Press("bsSkinSpeedButton3");
     EXPECT_EQ(questions.last(), "提示|您真的要将当前记录红冲吗？");
     EXPECT_TRUE(messages.isEmpty());
-    QSqlQuery q = Sql("select DueNum,OrderID,CusID,Amount,DueDate,DueUser,UserID,UserName,Date1,IsDel from hb_Due "
-                      "where id<>?",
+    QSqlQuery q = Sql("select DueNum,OrderID,CusID,Amount,DueDate,DueUser,UserID,UserName,Date1,IsDel,DeptID,DeptName "
+                      "from hb_Due where id<>?",
                       {due});
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toString(), "D-5");
@@ -301,6 +302,9 @@ TEST_F(PaymentTest, AReversalAddsANegativeCopyMarksThePaymentAndLowersTheOrdersP
     EXPECT_EQ(q.value(7).toString(), "王五");
     EXPECT_EQ(q.value(8).toString(), "2024-06-03");
     EXPECT_EQ(q.value(9).toInt(), -1);
+    EXPECT_EQ(q.value(11).toString(),
+              Value("select DeptName from hb_SysUser where ID=?", {clerk}).toString());   // the reversing user's
+    EXPECT_EQ(q.value(10).toInt(), Value("select DeptID from hb_SysUser where ID=?", {clerk}).toInt());
     EXPECT_EQ(Value("select IsDel from hb_Due where id=?", {due}).toInt(), 1);
     EXPECT_EQ(Paid("SO-1"), 300.0);
 
