@@ -19,7 +19,7 @@
 #include <QToolButton>
 
 namespace {
-// IsDel rides along as the last column, hidden, for the row colours.
+// The state of a payment, fetched with each row for its colour.
 const QString StateField = QStringLiteral("IsDel");
 
 TListConfig dueListConfig()
@@ -29,7 +29,8 @@ TListConfig dueListConfig()
     config.key = QStringLiteral("id");
     config.columns = {{"DueNum", "编号"},        {"OrderID", "订单编号"},   {"CusName", "客户名称"},
                       {"Amount", "回款金额"},    {"MethordName", "回款方式"}, {"DueDate", "回款日期"},
-                      {"DueUser", "回款人"},     {"Remarks", "备注"},       {StateField, StateField}};
+                      {"DueUser", "回款人"},     {"Remarks", "备注"}};
+    config.hiddenFields = {StateField};
     config.orderBy = QStringLiteral("id desc");
     config.countFormat = QStringLiteral("共:%1条记录");
     config.countLabelName = QStringLiteral("Label3");
@@ -77,12 +78,6 @@ void TDueListForm::FormShow()
     FilterText = QStringLiteral("1=1");
     FilterParams.clear();
     RefreshList();
-}
-
-void TDueListForm::RefreshList()
-{
-    TListScreen::RefreshList();
-    Grid()->setColumnHidden(Model()->FieldIndex(StateField), true);
 }
 
 void TDueListForm::bsSkinSpeedButton1Click()

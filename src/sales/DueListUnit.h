@@ -11,7 +11,6 @@ class TDueListForm : public TListScreen {
 public:
     explicit TDueListForm(QWidget* parent = nullptr);
 
-    void RefreshList();
     void bsSkinSpeedButton1Click();   // 新增
     void bsSkinSpeedButton2Click();   // 查找
     void bsSkinSpeedButton3Click();   // 冲账

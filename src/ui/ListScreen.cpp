@@ -52,6 +52,7 @@ void TListScreen::RefreshList()
         fields << c.field;
         titles << c.title;
     }
+    fields << config.hiddenFields;
     const QString where = FilterText.isEmpty() ? QStringLiteral("1=1") : FilterText;
     QString sql = QStringLiteral("select %1 from %2 where %3").arg(fields.join(QLatin1Char(',')), config.table, where);
     if (!config.orderBy.isEmpty())
@@ -63,6 +64,8 @@ void TListScreen::RefreshList()
     model->SetTitles(titles, 1);
     model->Open(sql, FilterParams);
     grid->setColumnHidden(0, true);
+    for (int i = 0; i < config.hiddenFields.size(); ++i)
+        grid->setColumnHidden(1 + config.columns.size() + i, true);
     if (rows > 0)
         grid->selectRow(0);
     countLabel->setText(config.countFormat.arg(rows));

@@ -19,6 +19,7 @@ struct TListConfig {
     QString table;                       // e.g. "hb_CustomerInfo"
     QString key = QStringLiteral("ID");  // the row key, fetched first and hidden
     QList<TGridColumn> columns;
+    QStringList hiddenFields;            // fetched with each row (for colours, keys) but not shown
     QString orderBy;                     // e.g. "Date1 desc, ID desc"
     QString countFormat;                 // e.g. "共：%1 条记录 " (%1 = the row count)
     QString gridName = QStringLiteral("bsSkinDBGrid1");
