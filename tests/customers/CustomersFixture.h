@@ -15,9 +15,6 @@
 #include <QTableView>
 #include <QToolButton>
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << "{" << texts.join("\", \"").toStdString() << "}"; }
 
 class CustomersTest : public TCrmTest {
 protected:
@@ -76,18 +73,6 @@ protected:
         for (int c = first; c < grid->model()->columnCount(); ++c)
             titles << grid->model()->headerData(c, Qt::Horizontal).toString();
         return titles;
-    }
-    // A real double-click on a row (on its first visible cell).
-    static void DoubleClickRow(QTableView* grid, int row)
-    {
-        int col = 0;
-        while (col < grid->model()->columnCount() && grid->isColumnHidden(col))
-            ++col;
-        const QModelIndex index = grid->model()->index(row, col);
-        grid->scrollTo(index);
-        const QRect rect = grid->visualRect(index);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
     }
     static void SelectRow(QTableView* grid, int row)
     {

@@ -88,15 +88,6 @@ protected:
         Sql(QStringLiteral("drop trigger fail_%1_%2").arg(event, table));
     }
 
-    static void DoubleClickRow(QTableView* grid, int row, int column = 1)
-    {
-        const QModelIndex index = grid->model()->index(row, column);
-        grid->scrollTo(index);
-        const QPoint at = grid->visualRect(index).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-    }
-
     // Driving the order editor's line grid as a user would.
     static QTableWidget* Lines(TOrderForm* form) { return Child<QTableWidget>(form, "OrderInfo"); }
 

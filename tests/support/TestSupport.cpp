@@ -5,6 +5,7 @@
 #include "core/dmUnit.h"
 
 #include <QFile>
+#include <QTableView>
 #include <QSqlError>
 
 void TCrmTest::SetUp()
@@ -119,4 +120,18 @@ void TCrmTest::Answer(std::initializer_list<bool> list)
 {
     for (bool a : list)
         answers.push_back(a);
+}
+
+void TCrmTest::DoubleClickRow(QTableView* grid, int row, int column)
+{
+    if (column < 0) {
+        column = 0;
+        while (column < grid->model()->columnCount() && grid->isColumnHidden(column))
+            ++column;
+    }
+    const QModelIndex index = grid->model()->index(row, column);
+    grid->scrollTo(index);
+    const QPoint at = grid->visualRect(index).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }

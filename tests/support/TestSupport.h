@@ -16,6 +16,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+class QTableView;
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << "{" << texts.join("\", \"").toStdString() << "}"; }
+
 class TCrmTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -59,6 +65,9 @@ protected:
         return child;
     }
     static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // A real double-click on a row, on the given column or its first visible one (a grid fires
+    // doubleClicked only after a click has made the cell current).
+    static void DoubleClickRow(QTableView* grid, int row, int column = -1);
 
 private:
     QTemporaryDir dir;
