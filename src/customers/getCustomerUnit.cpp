@@ -1,53 +1,12 @@
 #include "customers/getCustomerUnit.h"
 
 #include "core/SqlDialect.h"
+#include <QLineEdit>
 #include "ui/Dialogs.h"
 #include "ui/QueryModel.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QVBoxLayout>
 
-TgetCustomerForm::TgetCustomerForm(QWidget* parent)
-    : TEditorDialog(parent), CusName(new QLineEdit(this)), bsSkinButton1(new QPushButton(QStringLiteral("查询"), this)),
-      bsSkinButton2(new QPushButton(QStringLiteral("关闭"), this)), bsSkinDBGrid1(new QTableView(this)),
-      xxQuery(new TQueryModel(this))
-{
-    setObjectName(QStringLiteral("getCustomerForm"));
-    setWindowTitle(QStringLiteral("条件"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    resize(520, 420);
-
-    CusName->setObjectName(QStringLiteral("CusName"));
-    bsSkinButton1->setObjectName(QStringLiteral("bsSkinButton1"));
-    bsSkinButton2->setObjectName(QStringLiteral("bsSkinButton2"));
-    bsSkinButton1->setAutoDefault(false);
-    bsSkinButton2->setAutoDefault(false);
-    bsSkinDBGrid1->setObjectName(QStringLiteral("bsSkinDBGrid1"));
-    ui::SetupGrid(bsSkinDBGrid1);
-    bsSkinDBGrid1->setModel(xxQuery);
-    bsSkinDBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    bsSkinDBGrid1->horizontalHeader()->setStretchLastSection(true);
-
-    auto* strip = new QHBoxLayout;
-    strip->addWidget(new QLabel(QStringLiteral("客户名称："), this));
-    strip->addWidget(CusName, 1);
-    strip->addWidget(bsSkinButton1);
-    strip->addWidget(bsSkinButton2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(strip);
-    layout->addWidget(bsSkinDBGrid1, 1);
-
-    connect(bsSkinButton1, &QPushButton::clicked, this, ui::guarded([this] { bsSkinButton1Click(); }));
-    connect(bsSkinButton2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(bsSkinDBGrid1, &QTableView::doubleClicked, this, ui::guarded([this] { bsSkinDBGrid1DblClick(); }));
-    connect(CusName, &QLineEdit::returnPressed, this, ui::guarded([this] { bsSkinButton1Click(); }));
-}
+TgetCustomerForm::TgetCustomerForm(QWidget* parent) : TPickerDialog(parent, QStringLiteral("getCustomerForm"), 520) {}
 
 bool TgetCustomerForm::Pick(QWidget* opener, int pickPurpose, ICustomerReceiver* receiver)
 {
@@ -65,27 +24,13 @@ void TgetCustomerForm::bsSkinButton1Click()
                       SqlDialect::Like(QStringLiteral("CusCode")) + QStringLiteral(" or ") +
                       SqlDialect::Like(QStringLiteral("Customer")),
                   {pattern, pattern});
-    bsSkinDBGrid1->setColumnHidden(0, true);
-    searched = true;
-    if (xxQuery->rowCount() > 0)
-        bsSkinDBGrid1->selectRow(0);
+    ShowResult(1);
 }
 
-void TgetCustomerForm::bsSkinDBGrid1DblClick()
+void TgetCustomerForm::Choose(int row)
 {
-    const int row = ui::CurrentRow(bsSkinDBGrid1);
-    if (!searched || row < 0)
-        return;
     const QString id = xxQuery->FieldValue(row, QStringLiteral("ID")).toString();
     const QString customer = xxQuery->FieldValue(row, QStringLiteral("Customer")).toString();
     if (Receiver)
         Receiver->ReceiveCustomer(PickPurpose, id, customer);
-    accept();
-}
-
-void TgetCustomerForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;   // Enter searches from the text box; it never closes the picker
-    TEditorDialog::keyPressEvent(event);   // Esc leaves without choosing
 }

@@ -1,10 +1,5 @@
 #pragma once
-#include "ui/EditorDialog.h"
-
-class QLineEdit;
-class QPushButton;
-class QTableView;
-class TQueryModel;
+#include "ui/PickerDialog.h"
 
 // The editor that takes over an order chosen in the order picker.
 class IOrderReceiver {
@@ -15,9 +10,9 @@ public:
                               const QString& outstanding) = 0;
 };
 
-// The order picker (caption "条件"): searches every user's orders by customer name and hands the
-// chosen order's number, customer and outstanding amount back to the payment editor.
-class TgetOrderForm : public TEditorDialog {
+// The order picker: searches every user's orders by customer name and hands the chosen order's
+// number, customer and outstanding amount back to the payment editor.
+class TgetOrderForm : public TPickerDialog {
     Q_OBJECT
 public:
     explicit TgetOrderForm(QWidget* parent = nullptr);
@@ -28,17 +23,8 @@ public:
     static bool Pick(QWidget* opener, IOrderReceiver* receiver);
 
     void RefreshList();
-    void bsSkinButton1Click();       // 查询
-    void bsSkinDBGrid1DblClick();    // take over the selected order
+    void bsSkinButton1Click() override { RefreshList(); }   // 查询
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QLineEdit* CusName;
-    QPushButton* bsSkinButton1;
-    QPushButton* bsSkinButton2;      // 关闭: leave without choosing
-    QTableView* bsSkinDBGrid1;
-    TQueryModel* xxQuery;
-    bool searched = false;
+    void Choose(int row) override;
 };
