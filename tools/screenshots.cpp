@@ -5,6 +5,9 @@
 #include "core/LoginUnit.h"
 #include "core/MainUnit.h"
 #include "core/dmUnit.h"
+#include "ui/Dialogs.h"
+
+#include <QAction>
 
 #include <QDir>
 #include <QLineEdit>
@@ -33,5 +36,20 @@ int main(int argc, char** argv)
     mainForm.show();
     QTest::qWait(100);
     mainForm.grab().save(out.filePath(QStringLiteral("main.png")));
+
+    // A list screen hosted in the workspace, and an editor dialog as it opens.
+    mainForm.MenuAction(QStringLiteral("CustomerLMenu"))->trigger();
+    QTest::qWait(50);
+    mainForm.grab().save(out.filePath(QStringLiteral("customers.png")));
+    ui::SetModalHook([&](QDialog* dialog) {
+        dialog->show();
+        QTest::qWait(50);
+        dialog->grab().save(out.filePath(dialog->objectName() + QStringLiteral(".png")));
+        return int(QDialog::Rejected);
+    });
+    mainForm.MenuAction(QStringLiteral("CustomerMenu"))->trigger();
+    mainForm.MenuAction(QStringLiteral("OrderMenu"))->trigger();
+    mainForm.MenuAction(QStringLiteral("DueMenu"))->trigger();
+    ui::SetModalHook(nullptr);
     return 0;
 }
