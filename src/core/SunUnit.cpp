@@ -23,12 +23,7 @@ QSqlQuery& runShared(const QString& sql, const QVariantList& params)
 {
     QSqlQuery& q = dm().Query();
     q.finish();
-    if (!q.prepare(sql))
-        throw DbError(q.lastError().text());
-    for (const QVariant& value : params)
-        q.addBindValue(value);
-    if (!q.exec())
-        throw DbError(q.lastError().text());
+    Tdm::Exec(q, sql, params);
     return q;
 }
 

@@ -72,13 +72,36 @@ QSqlQuery& Tdm::Query()
 QSqlQuery Tdm::Run(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(SysConn());
-    if (!q.prepare(sql))
-        throw DbError(q.lastError().text());
-    for (const QVariant& value : params)
-        q.addBindValue(value);
-    if (!q.exec())
-        throw DbError(q.lastError().text());
+    Exec(q, sql, params);
     return q;
+}
+
+void Tdm::Exec(QSqlQuery& query, const QString& sql, const QVariantList& params)
+{
+    if (!query.prepare(sql))
+        throw DbError(query.lastError().text());
+    for (const QVariant& value : params)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DbError(query.lastError().text());
+}
+
+qlonglong Tdm::InsertRow(const QString& table, const QStringList& columns, const QVariantList& values)
+{
+    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(','));
+    return Run(QStringLiteral("insert into %1(%2) values(%3)").arg(table, columns.join(QLatin1Char(',')), marks), values)
+        .lastInsertId()
+        .toLongLong();
+}
+
+void Tdm::UpdateRow(const QString& table, const QStringList& columns, QVariantList values, const QVariant& id,
+                    const QString& key)
+{
+    QStringList sets;
+    for (const QString& column : columns)
+        sets << column + QStringLiteral("=?");
+    values << id;
+    Run(QStringLiteral("update %1 set %2 where %3=?").arg(table, sets.join(QLatin1Char(',')), key), values);
 }
 
 TTransaction::TTransaction()

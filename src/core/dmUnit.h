@@ -2,6 +2,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 // The data module: the one connection to the database file and the gateway's shared query.
@@ -27,6 +28,14 @@ public:
     // A new query on the connection, prepared with sql and its bound values, executed.
     // Raises DbError with the database's message when preparing or running fails.
     QSqlQuery Run(const QString& sql, const QVariantList& params = {});
+    // Prepares sql on query, binds its values and executes it; raises DbError on failure.
+    static void Exec(QSqlQuery& query, const QString& sql, const QVariantList& params);
+
+    // A whole-row insert of columns with their values; returns the new row's key.
+    qlonglong InsertRow(const QString& table, const QStringList& columns, const QVariantList& values);
+    // A whole-row update of columns with their values, of the row whose key is id.
+    void UpdateRow(const QString& table, const QStringList& columns, QVariantList values, const QVariant& id,
+                   const QString& key = QStringLiteral("ID"));
 
 private:
     QString databasePath;

@@ -222,11 +222,8 @@ QVariantList TCusPersonForm::StoredValues() const
 
 void TCusPersonForm::SaveRecord()
 {
-    const QStringList columns = StoredColumns();
     try {
-        dm().Run("insert into hb_CustomerPerson(" + columns.join(',') + ") values(" +
-                     QStringList(columns.size(), QStringLiteral("?")).join(',') + ")",
-                 StoredValues());
+        dm().InsertRow("hb_CustomerPerson", StoredColumns(), StoredValues());
     } catch (const DbError&) {
         ui::ShowMessage("无法保存记录！");
         return;
@@ -245,13 +242,8 @@ void TCusPersonForm::ClearRecord()
 
 void TCusPersonForm::EditRecord()
 {
-    QStringList sets;
-    for (const QString& column : StoredColumns())
-        sets << column + "=?";
-    QVariantList values = StoredValues();
-    values << RecordID;
     try {
-        dm().Run("update hb_CustomerPerson set " + sets.join(',') + " where ID=?", values);
+        dm().UpdateRow("hb_CustomerPerson", StoredColumns(), StoredValues(), RecordID);
     } catch (const DbError&) {
         ui::ShowMessage("无法修改记录！");
         return;

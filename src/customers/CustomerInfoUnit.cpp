@@ -253,13 +253,9 @@ void TCustomerInfoForm::SaveRecord()
         ui::ShowMessage("此客户编号已存在！");
         return;
     }
-    const QStringList columns = StoredColumns();
-    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(',');
     try {
         TTransaction transaction;
-        QSqlQuery q = dm().Run("insert into hb_CustomerInfo(" + columns.join(',') + ") values(" + marks + ")",
-                               StoredValues());
-        const qlonglong newId = q.lastInsertId().toLongLong();
+        const qlonglong newId = dm().InsertRow("hb_CustomerInfo", StoredColumns(), StoredValues());
         AddFirstContact(newId);
         if (!transaction.commit())
             throw DbError("commit failed");
@@ -284,13 +280,8 @@ void TCustomerInfoForm::AddFirstContact(qlonglong customerId)
 
 void TCustomerInfoForm::EditRecord()
 {
-    QStringList sets;
-    for (const QString& column : StoredColumns())
-        sets << column + "=?";
-    QVariantList values = StoredValues();
-    values << RecordID;
     try {
-        dm().Run("update hb_CustomerInfo set " + sets.join(',') + " where ID=?", values);
+        dm().UpdateRow("hb_CustomerInfo", StoredColumns(), StoredValues(), RecordID);
     } catch (const DbError&) {
         ui::ShowMessage("无法修改记录！");
         return;

@@ -198,12 +198,9 @@ void TVisitInfoForm::StampCustomer()
 
 void TVisitInfoForm::SaveRecord()
 {
-    const QStringList columns = StoredColumns();
     try {
         TTransaction transaction;
-        dm().Run("insert into hb_VisitInfo(" + columns.join(',') + ") values(" +
-                     QStringList(columns.size(), QStringLiteral("?")).join(',') + ")",
-                 StoredValues());
+        dm().InsertRow("hb_VisitInfo", StoredColumns(), StoredValues());
         StampCustomer();
         if (!transaction.commit())
             throw DbError("commit failed");
@@ -225,14 +222,9 @@ void TVisitInfoForm::ClearRecord()
 
 void TVisitInfoForm::EditRecord()
 {
-    QStringList sets;
-    for (const QString& column : StoredColumns())
-        sets << column + "=?";
-    QVariantList values = StoredValues();
-    values << RecordID;
     try {
         TTransaction transaction;
-        dm().Run("update hb_VisitInfo set " + sets.join(',') + " where ID=?", values);
+        dm().UpdateRow("hb_VisitInfo", StoredColumns(), StoredValues(), RecordID);
         StampCustomer();
         if (!transaction.commit())
             throw DbError("commit failed");

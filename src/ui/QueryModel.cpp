@@ -11,14 +11,7 @@
 
 void TQueryModel::Open(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q(dm().SysConn());
-    if (!q.prepare(sql))
-        throw DbError(q.lastError().text());
-    for (const QVariant& value : params)
-        q.addBindValue(value);
-    if (!q.exec())
-        throw DbError(q.lastError().text());
-    setQuery(std::move(q));
+    setQuery(dm().Run(sql, params));
     if (lastError().isValid())
         throw DbError(lastError().text());
     for (int i = 0; i < titles.size(); ++i)
