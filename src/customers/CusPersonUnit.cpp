@@ -180,18 +180,8 @@ void TCusPersonForm::bsSkinSpeedButton1Click() { TgetCustomerForm::Pick(this, 0,
 
 void TCusPersonForm::bsSkinButton1Click()
 {
-    if (PersonName->text().isEmpty()) {
-        ui::ShowMessage("联系人不能为空！");
-        return;
-    }
-    if (CusName->text().isEmpty()) {
-        ui::ShowMessage("客户名称不能为空！");
-        return;
-    }
-    if (EditMode == QStringLiteral("add"))
-        SaveRecord();
-    else if (EditMode == QStringLiteral("edit"))
-        EditRecord();
+    if (CheckRequired({{PersonName->text(), "联系人不能为空！"}, {CusName->text(), "客户名称不能为空！"}}))
+        SaveByMode();
 }
 
 void TCusPersonForm::bsSkinButton2Click() { reject(); }

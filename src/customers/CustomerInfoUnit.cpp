@@ -202,18 +202,8 @@ void TCustomerInfoForm::CusAreaChange() { FillChildAreaCombo(in.CusChildArea, in
 
 void TCustomerInfoForm::btnSaveClick()
 {
-    if (in.CusCode->text().isEmpty()) {
-        ui::ShowMessage("客户编号不能为空！");
-        return;
-    }
-    if (in.Customer->text().isEmpty()) {
-        ui::ShowMessage("客户名称不能为空！");
-        return;
-    }
-    if (EditMode == QStringLiteral("add"))
-        SaveRecord();
-    else if (EditMode == QStringLiteral("edit"))
-        EditRecord();
+    if (CheckRequired({{in.CusCode->text(), "客户编号不能为空！"}, {in.Customer->text(), "客户名称不能为空！"}}))
+        SaveByMode();
 }
 
 void TCustomerInfoForm::btnCloseClick() { reject(); }

@@ -50,8 +50,8 @@ protected:
 
 private:
     void ShowRecord();
-    void SaveRecord();
-    void EditRecord();
+    void SaveRecord() override;
+    void EditRecord() override;
     void AddFirstContact(qlonglong customerId);
     // The values of the stored columns, in the order of StoredColumns().
     QVariantList StoredValues() const;

@@ -145,18 +145,8 @@ void TVisitInfoForm::bsSkinSpeedButton1Click() { TgetCustomerForm::Pick(this, 1,
 
 void TVisitInfoForm::bsSkinButton1Click()
 {
-    if (VisCode->text().isEmpty()) {
-        ui::ShowMessage("客户编号不能为空！");
-        return;
-    }
-    if (CusName->text().isEmpty()) {
-        ui::ShowMessage("客户名称不能为空！");
-        return;
-    }
-    if (EditMode == QStringLiteral("add"))
-        SaveRecord();
-    else if (EditMode == QStringLiteral("edit"))
-        EditRecord();
+    if (CheckRequired({{VisCode->text(), "客户编号不能为空！"}, {CusName->text(), "客户名称不能为空！"}}))
+        SaveByMode();
 }
 
 void TVisitInfoForm::bsSkinButton2Click() { reject(); }

@@ -30,8 +30,8 @@ protected:
 
 private:
     void ShowRecord();
-    void SaveRecord();
-    void EditRecord();
+    void SaveRecord() override;
+    void EditRecord() override;
     void ClearRecord();
     QVariantList StoredValues() const;
     static QStringList StoredColumns();
